@@ -1,0 +1,101 @@
+#include "driver.h"
+
+#include "driver/decimal_command.h"
+#include "driver/script_text.h"
+
+namespace korvex::driver {
+namespace {
+
+Services MakeServices(MessageBox* box, ClipPlayer* clips, DesktopLinks* links, Clock* clock,
+                      Screen* screen) {
+  Services s;
+  s.message_box = box;
+  s.clip_player = clips;
+  s.desktop_links = links;
+  s.clock = clock;
+  s.screen = screen;
+  return s;
+}
+
+// Splits off the first word; the rest is what follows the single separating space.
+std::pair<std::string_view, std::string_view> SplitWord(std::string_view text) {
+  const std::size_t space = text.find(' ');
+  if (space == std::string_view::npos) return {text, {}};
+  return {text.substr(0, space), text.substr(space + 1)};
+}
+
+std::string Bool(bool value) { return value ? "True" : "False"; }
+
+}  // namespace
+
+Driver::Driver(std::string_view command_line)
+    : program_(MakeServices(&message_box_, &clip_player_, &links_, &clock_, &screen_)) {
+  program_.Start(command_line);
+}
+
+void Driver::Execute(std::string_view line, std::ostream& out) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  if (line.empty() || line.front() == '#') return;
+  const auto [command, rest] = SplitWord(line);
+  const std::string answer = Query(command, rest);
+  if (answer != "\x01") out << answer << '\n';
+}
+
+std::string Driver::Query(std::string_view command, std::string_view rest) {
+  static const std::string kNoAnswer = "\x01";
+  if (command == "echo") return Escape(Unescape(rest));
+  if (command == "message") return Escape(message_box_.TakeOldest());
+  if (command == "url") return Escape(links_.TakeOldest());
+  if (command == "clips") return clip_player_.TakeAll();
+  if (command == "running") return program_.Running() ? "yes" : "no";
+  if (command == "windows") {
+    std::string out;
+    for (const std::string& name : program_.LoadedWindows()) out += (out.empty() ? "" : " ") + name;
+    return out;
+  }
+  if (command == "var") return Variable(rest);
+  if (command == "numtext") return NumberTextCommand(rest);
+  if (command == "decimal") {
+    const auto [op, operands] = SplitWord(rest);
+    const auto [a, b] = SplitWord(operands);
+    return DecimalCommand(op, a, b);
+  }
+  if (command == "today") {
+    const auto [year, month] = SplitWord(rest);
+    try {
+      clock_.Set({std::stoi(std::string(year)), std::stoi(std::string(month))});
+    } catch (const std::exception&) {
+      return "error: today takes a year and a month";
+    }
+    return kNoAnswer;
+  }
+  if (command == "screen") {
+    const auto [width, height] = SplitWord(rest);
+    try {
+      screen_.Set(std::stoi(std::string(width)), std::stoi(std::string(height)));
+    } catch (const std::exception&) {
+      return "error: screen takes a width and a height in twips";
+    }
+    return kNoAnswer;
+  }
+  static constexpr std::string_view kWindowCommands[] = {
+      "click", "key",    "hold",   "set",   "select",    "focus", "hover",   "drag",
+      "resize", "restore", "close", "clipboard", "tick",  "get",   "focused", "getclip",
+      "tray"};
+  for (std::string_view c : kWindowCommands)
+    if (command == c) return program_.Running() ? "error: not available yet" : "error: no window";
+  return "error: unknown command " + std::string(command);
+}
+
+std::string Driver::Variable(std::string_view name) const {
+  const Module1& m = program_.module1();
+  if (name == "CommandOptions") return Escape(m.CommandOptions);
+  if (name == "StartMode") return std::to_string(m.StartMode);
+  if (name == "StartDecimals") return std::to_string(m.StartDecimals);
+  if (name == "HistoryLine") return Escape(m.HistoryLine);
+  if (name == "MaxDisplayLen") return std::to_string(m.MaxDisplayLen);
+  if (name == "KeepHistoryWindow") return Bool(m.KeepHistoryWindow);
+  return "error: no variable " + std::string(name);
+}
+
+}  // namespace korvex::driver

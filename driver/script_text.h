@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvex::driver {
+
+/// A script's TEXT with "\n", "\r", "\t" and "\\" turned into the characters they stand for.
+std::string Unescape(std::string_view text);
+/// An answer written on one line: line feed, carriage return, tab and backslash as escapes.
+std::string Escape(std::string_view text);
+
+}  // namespace korvex::driver
