@@ -12,10 +12,14 @@ namespace {
 
 std::string Answer(const DecimalResult& r) {
   switch (r.error) {
-    case DecimalError::None: return r.value.ToString();
-    case DecimalError::Overflow: return "overflow";
-    case DecimalError::DivideByZero: return "divzero";
-    case DecimalError::Invalid: break;
+    case DecimalError::None:
+      return r.value.ToString();
+    case DecimalError::Overflow:
+      return "overflow";
+    case DecimalError::DivideByZero:
+      return "divzero";
+    case DecimalError::Invalid:
+      break;
   }
   return "invalid";
 }

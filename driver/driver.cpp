@@ -79,9 +79,8 @@ std::string Driver::Query(std::string_view command, std::string_view rest) {
     return kNoAnswer;
   }
   static constexpr std::string_view kWindowCommands[] = {
-      "click", "key",    "hold",   "set",   "select",    "focus", "hover",   "drag",
-      "resize", "restore", "close", "clipboard", "tick",  "get",   "focused", "getclip",
-      "tray"};
+      "click",   "key",   "hold",      "set",  "select", "focus",   "hover",   "drag", "resize",
+      "restore", "close", "clipboard", "tick", "get",    "focused", "getclip", "tray"};
   for (std::string_view c : kWindowCommands)
     if (command == c) return program_.Running() ? "error: not available yet" : "error: no window";
   return "error: unknown command " + std::string(command);

@@ -54,8 +54,10 @@ StartDecision CheckCommandLine(std::string_view command_line) {
     d.window = StartWindow::Mortgage;
     return d;
   }
-  d.StartMode = static_cast<std::int16_t>((HasOption(o, "/f2") ? 1 : 0) + (HasOption(o, "/ac") ? 6 : 0));
-  d.window = (d.StartMode == 1 || d.StartMode == 7) ? StartWindow::Expression : StartWindow::Standard;
+  d.StartMode =
+      static_cast<std::int16_t>((HasOption(o, "/f2") ? 1 : 0) + (HasOption(o, "/ac") ? 6 : 0));
+  d.window =
+      (d.StartMode == 1 || d.StartMode == 7) ? StartWindow::Expression : StartWindow::Standard;
   return d;
 }
 

@@ -27,7 +27,8 @@ inline constexpr std::string_view kErrorLength =
     "您设置的启动参数错误，请检查参数是否输入错误，是否缺少或夹杂其他符号。";
 inline constexpr std::string_view kErrorF2 = "您设置的启动参数错误。“/F2”参数只能与“/ac”参数合用。";
 inline constexpr std::string_view kErrorF7 = "您设置的启动参数错误。“/F7”参数只能单独使用。";
-inline constexpr std::string_view kErrorUWithC = "您设置的启动参数错误。“/U”参数不能与“/C”参数合用。";
+inline constexpr std::string_view kErrorUWithC =
+    "您设置的启动参数错误。“/U”参数不能与“/C”参数合用。";
 
 /// Checks the command line (the program's arguments joined with spaces) and decides the start.
 StartDecision CheckCommandLine(std::string_view command_line);

@@ -78,8 +78,12 @@ DecimalResult AddSigned(const Decimal& a, const Decimal& b, bool negate_b) {
       if (sum <= kMax) return {Decimal::FromParts(sum, scale, neg_a), DecimalError::None};
       return Reduce(Wide::From(sum), scale, neg_a);
     }
-    if (x >= y) return {Decimal::FromParts(x - y, scale, neg_a), DecimalError::None};
-    return {Decimal::FromParts(y - x, scale, neg_b), DecimalError::None};
+    const bool a_larger = x >= y;
+    const u128 difference = a_larger ? x - y : y - x;
+    const bool negative = a_larger ? neg_a : neg_b;
+    if (difference <= kMax)
+      return {Decimal::FromParts(difference, scale, negative), DecimalError::None};
+    return Reduce(Wide::From(difference), scale, negative);
   }
 
   Wide x = ScaleUp(a.coefficient(), up_a);
@@ -215,6 +219,7 @@ DecimalResult Decimal::FromDouble(double value) {
 }
 
 std::string Decimal::ToString() const {
+  if (coefficient_ == 0) return "0";
   std::string digits = CoefficientDigits(coefficient_);
   std::size_t scale = scale_;
   while (scale > 0 && digits.back() == '0') {
@@ -308,7 +313,8 @@ DecimalResult Divide(const Decimal& a, const Decimal& b) {
     ++fraction;
   }
   if (fraction < shift) return {Decimal{}, DecimalError::Overflow};
-  if (r == 0 && !full) return {Decimal::FromParts(q, fraction - shift, negative), DecimalError::None};
+  if (r == 0 && !full)
+    return {Decimal::FromParts(q, fraction - shift, negative), DecimalError::None};
 
   // Round on the next digit and whatever remains after it.
   u128 rest = r;
@@ -336,10 +342,10 @@ std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) {
   if (a.coefficient_ == 0 && b.coefficient_ == 0) return std::strong_ordering::equal;
   if (neg_a != neg_b) return neg_a ? std::strong_ordering::less : std::strong_ordering::greater;
   const int scale = std::max(a.scale_, b.scale_);
-  const int c = Compare(ScaleUp(a.coefficient_, scale - a.scale_),
-                        ScaleUp(b.coefficient_, scale - b.scale_));
+  const int c =
+      Compare(ScaleUp(a.coefficient_, scale - a.scale_), ScaleUp(b.coefficient_, scale - b.scale_));
   const int signed_c = neg_a ? -c : c;
-  return signed_c < 0 ? std::strong_ordering::less
+  return signed_c < 0   ? std::strong_ordering::less
          : signed_c > 0 ? std::strong_ordering::greater
                         : std::strong_ordering::equal;
 }

@@ -18,7 +18,8 @@ class Decimal;
 /// A decimal value or the reason there is none; the caller must look at `error` first.
 struct DecimalResult;
 
-/// Signed decimal number: a 96-bit unsigned coefficient divided by ten to the power of a scale 0..28.
+/// Signed decimal number: a 96-bit unsigned coefficient divided by ten to the power of a scale
+/// 0..28.
 class Decimal {
  public:
   /// Largest coefficient, 2^96 - 1.

@@ -33,9 +33,7 @@ std::string_view Left(std::string_view text, std::size_t count) {
   return text.substr(0, pos);
 }
 
-std::string_view LastChar(std::string_view text) {
-  return text.substr(DropLastChar(text).size());
-}
+std::string_view LastChar(std::string_view text) { return text.substr(DropLastChar(text).size()); }
 
 std::string_view DropLastChar(std::string_view text) {
   // A sequence that starts at most three bytes from the end and runs exactly to the end is the
