@@ -1,6 +1,7 @@
 #include "decimal.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@ namespace korvex {
 
 using detail::DivideWide;
 using detail::PowerOfTen;
+using detail::PowerOfTenDivisor;
 using detail::u128;
 using detail::u64;
 using detail::Wide;
@@ -34,60 +36,57 @@ Wide ScaleUp(u128 coefficient, int n) {
 // dropped held something other than zeros.
 Wide DivideByPowerOfTenRounded(Wide v, std::int64_t k, bool sticky) {
   if (k <= 0) return v;
-  if (k > 78) return Wide{};  // 10^78 exceeds every 256-bit value: the quotient and digit are 0
-  std::int64_t rest = k - 1;
-  while (rest > 0) {
-    const int step = static_cast<int>(std::min<std::int64_t>(rest, 19));
-    sticky |= v.DivideBy(PowerOfTen(step)) != 0;
-    rest -= step;
+  if (k > 78) return Wide{};  // every 256-bit value is below 10^78 / 2: the quotient rounds to 0
+  while (k > 19) {
+    sticky |= v.DivideBy(PowerOfTenDivisor(19)) != 0;
+    k -= 19;
   }
-  const u64 digit = v.DivideBy(10);
-  if (digit > 5 || (digit == 5 && (sticky || (v.limb[0] & 1) != 0))) v.Add(Wide::From(1));
+  const u64 rem = v.DivideBy(PowerOfTenDivisor(static_cast<int>(k)));
+  const u64 half = PowerOfTen(static_cast<int>(k)) / 2;
+  if (rem > half || (rem == half && (sticky || (v.limb[0] & 1) != 0))) v.Increment();
   return v;
+}
+
+// True when v ÷ 10^k, rounded, still fits the coefficient: v < (2^96 - 1/2)·10^k, since the
+// largest coefficient is odd and a tie above it would round up out of range.
+bool FitsAfterDropping(const Wide& v, std::int64_t k) {
+  if (k == 0) return v.FitsIn128() && v.Low128() <= kMax;
+  // The bounds (2^97 - 1)·5·10^(k-1) for every k whose bound is still below 2^256.
+  static constexpr int kBounds = 48;
+  static constexpr auto kBound = [] {
+    std::array<Wide, kBounds + 1> bound{};
+    Wide b = Wide::From((static_cast<u128>(1) << 97) - 1);
+    b.MultiplyBy(5);
+    for (int i = 1; i <= kBounds; ++i) {
+      bound[i] = b;
+      b.MultiplyBy(10);
+    }
+    return bound;
+  }();
+  return k > kBounds || Compare(v, kBound[k]) < 0;
 }
 
 // Brings an exact (or sticky-marked) result into the type: at most 28 decimals and a 96-bit
 // coefficient, dropping as few digits as that needs, or reports an overflow.
-DecimalResult Reduce(const Wide& v, std::int64_t scale, bool negative, bool sticky = false) {
+[[gnu::noinline]] DecimalResult Reduce(const Wide& v, std::int64_t scale, bool negative,
+                                       bool sticky = false) {
   std::int64_t k = std::max<std::int64_t>(0, scale - Decimal::kMaxScale);
-  // Every bit beyond 96 needs at least log10(2) of a digit dropped; start just below that.
+  // Every bit beyond 96 needs at least log10(2) of a digit dropped; this starts at most one short.
   const int excess = v.BitLength() - 96;
   if (excess > 0) k = std::max<std::int64_t>(k, excess * 30103LL / 100000LL);
-  for (;; ++k) {
-    if (k > scale) return {Decimal{}, DecimalError::Overflow};
-    const Wide q = k == 0 ? v : DivideByPowerOfTenRounded(v, k, sticky);
-    if (q.FitsIn128() && q.Low128() <= kMax)
-      return {Decimal::FromParts(q.Low128(), static_cast<int>(scale - k), negative),
-              DecimalError::None};
-  }
+  while (!FitsAfterDropping(v, k)) ++k;
+  if (k > scale) return {Decimal{}, DecimalError::Overflow};
+  const Wide q = DivideByPowerOfTenRounded(v, k, sticky);
+  return {Decimal::FromParts(q.Low128(), static_cast<int>(scale - k), negative),
+          DecimalError::None};
 }
 
-DecimalResult AddSigned(const Decimal& a, const Decimal& b, bool negate_b) {
-  const bool neg_a = a.IsNegative();
-  const bool neg_b = b.IsNegative() != negate_b;
+// Operands whose alignment needs more than 128 bits: exact in 256 bits, then rounded.
+[[gnu::noinline]] DecimalResult AddWide(const Decimal& a, bool neg_a, const Decimal& b,
+                                        bool neg_b) {
   const int scale = std::max(a.scale(), b.scale());
-  const int up_a = scale - a.scale();
-  const int up_b = scale - b.scale();
-
-  // Short operands: both aligned coefficients stay below 2^127, so 128 bits hold them exactly.
-  if (up_a <= 9 && up_b <= 9) {
-    const u128 x = a.coefficient() * PowerOfTen(up_a);
-    const u128 y = b.coefficient() * PowerOfTen(up_b);
-    if (neg_a == neg_b) {
-      const u128 sum = x + y;
-      if (sum <= kMax) return {Decimal::FromParts(sum, scale, neg_a), DecimalError::None};
-      return Reduce(Wide::From(sum), scale, neg_a);
-    }
-    const bool a_larger = x >= y;
-    const u128 difference = a_larger ? x - y : y - x;
-    const bool negative = a_larger ? neg_a : neg_b;
-    if (difference <= kMax)
-      return {Decimal::FromParts(difference, scale, negative), DecimalError::None};
-    return Reduce(Wide::From(difference), scale, negative);
-  }
-
-  Wide x = ScaleUp(a.coefficient(), up_a);
-  Wide y = ScaleUp(b.coefficient(), up_b);
+  Wide x = ScaleUp(a.coefficient(), scale - a.scale());
+  Wide y = ScaleUp(b.coefficient(), scale - b.scale());
   if (neg_a == neg_b) {
     x.Add(y);
     return Reduce(x, scale, neg_a);
@@ -98,6 +97,35 @@ DecimalResult AddSigned(const Decimal& a, const Decimal& b, bool negate_b) {
   }
   y.Subtract(x);
   return Reduce(y, scale, neg_b);
+}
+
+// Kept small so that the usual case, short operands, runs without the wide machinery.
+inline DecimalResult AddSigned(const Decimal& a, const Decimal& b, bool negate_b) {
+  const bool neg_a = a.IsNegative();
+  const bool neg_b = b.IsNegative() != negate_b;
+  const int scale = std::max(a.scale(), b.scale());
+  const int up_a = scale - a.scale();
+  const int up_b = scale - b.scale();
+  // Both aligned coefficients stay below 2^127, so 128 bits hold them and their sum exactly.
+  if (up_a > 9 || up_b > 9) [[unlikely]]
+    return AddWide(a, neg_a, b, neg_b);
+  const u128 x = up_a == 0 ? a.coefficient() : a.coefficient() * PowerOfTen(up_a);
+  const u128 y = up_b == 0 ? b.coefficient() : b.coefficient() * PowerOfTen(up_b);
+  u128 result;
+  bool negative;
+  if (neg_a == neg_b) {
+    result = x + y;
+    negative = neg_a;
+  } else if (x >= y) {
+    result = x - y;
+    negative = neg_a;
+  } else {
+    result = y - x;
+    negative = neg_b;
+  }
+  if (result <= kMax) [[likely]]
+    return {Decimal::FromParts(result, scale, negative), DecimalError::None};
+  return Reduce(Wide::From(result), scale, negative);
 }
 
 // The decimal digits of a coefficient, "0" for zero.
@@ -129,14 +157,6 @@ std::string CoefficientDigits(u128 c) {
 }
 
 }  // namespace
-
-Decimal Decimal::FromParts(uint128 coefficient, int scale, bool negative) {
-  Decimal d;
-  d.coefficient_ = coefficient;
-  d.scale_ = static_cast<std::uint8_t>(scale);
-  d.negative_ = negative && coefficient != 0;
-  return d;
-}
 
 DecimalResult Decimal::Parse(std::string_view text) {
   // First check the shape: "-"?, digits, at most one ".", at least one digit; "," anywhere.
@@ -255,9 +275,9 @@ DecimalResult Subtract(const Decimal& a, const Decimal& b) { return AddSigned(a,
 DecimalResult Multiply(const Decimal& a, const Decimal& b) {
   const bool negative = a.negative_ != b.negative_;
   const int scale = a.scale_ + b.scale_;
-  if ((a.coefficient_ >> 64) == 0 && (b.coefficient_ >> 64) == 0) {
+  if ((a.coefficient_ >> 64) == 0 && (b.coefficient_ >> 64) == 0) [[likely]] {
     const u128 p = a.coefficient_ * b.coefficient_;
-    if (p <= kMax && scale <= Decimal::kMaxScale)
+    if (p <= kMax && scale <= Decimal::kMaxScale) [[likely]]
       return {Decimal::FromParts(p, scale, negative), DecimalError::None};
     return Reduce(Wide::From(p), scale, negative);
   }
@@ -272,15 +292,27 @@ DecimalResult Divide(const Decimal& a, const Decimal& b) {
   // f - shift, which must lie in 0..28.
   const int shift = b.scale_ - a.scale_;
   const int max_fraction = Decimal::kMaxScale + shift;
-
-  u128 q = a.coefficient_ / divisor;
-  u128 r = a.coefficient_ % divisor;
-  int fraction = 0;
   const bool small_divisor = (divisor >> 64) == 0;
+  // A remainder below a 64-bit divisor takes 19 digits at once in one word division; below a
+  // 96-bit divisor, 9 digits keep the product within 128 bits.
+  const int max_chunk = small_divisor ? 19 : 9;
 
-  // The next k digits of r ÷ divisor (r < divisor) and the new remainder.
+  // For a divisor above 64 bits, its top 64 bits give a quotient estimate that is at most a
+  // little too large; a multiplication corrects it. Cheaper than a full 128-bit division.
+  const int top_shift = small_divisor ? 0 : 64 - __builtin_clzll(static_cast<u64>(divisor >> 64));
+  const u64 divisor_top = static_cast<u64>(divisor >> top_shift);
+  auto divide_large = [&](u128 t, u128& rem) -> u64 {
+    const u128 tt = t >> top_shift;
+    u64 unused;
+    u64 c = DivideWide(static_cast<u64>(tt >> 64), static_cast<u64>(tt), divisor_top, &unused);
+    while (static_cast<u128>(c) * divisor > t) --c;
+    rem = t - static_cast<u128>(c) * divisor;
+    return c;
+  };
+
+  // The next k digits of rem ÷ divisor (rem < divisor), leaving the new remainder in rem.
   auto next_digits = [&](int k, u128& rem) -> u64 {
-    const u128 t = rem * PowerOfTen(k);  // rem < 2^96, 10^k <= 10^9: below 2^126
+    const u128 t = rem * PowerOfTen(k);
     if (small_divisor) {
       u64 r64;
       const u64 c = DivideWide(static_cast<u64>(t >> 64), static_cast<u64>(t),
@@ -288,39 +320,54 @@ DecimalResult Divide(const Decimal& a, const Decimal& b) {
       rem = r64;
       return c;
     }
-    rem = t % divisor;
-    return static_cast<u64>(t / divisor);
+    return divide_large(t, rem);
   };
 
-  bool full = false;  // the coefficient holds as many digits as fit
+  u128 q;
+  u128 r;
+  if (small_divisor) {
+    const u64 d = static_cast<u64>(divisor);
+    const u64 hi = static_cast<u64>(a.coefficient_ >> 64);
+    u64 r_hi;
+    u64 r_lo;
+    const u64 q_hi = DivideWide(0, hi, d, &r_hi);
+    const u64 q_lo = DivideWide(r_hi, static_cast<u64>(a.coefficient_), d, &r_lo);
+    q = (static_cast<u128>(q_hi) << 64) | q_lo;
+    r = r_lo;
+  } else {
+    q = divide_large(a.coefficient_, r);  // below 2^32: both are below 2^96
+  }
+
+  // q·10^k plus any k digits stays within the coefficient while q < 2^96 / 10^k.
+  static constexpr auto kRoom = [] {
+    std::array<u128, 20> room{};
+    u128 p = 1;
+    for (int k = 0; k < 20; ++k, p *= 10) room[k] = (static_cast<u128>(1) << 96) / p;
+    return room;
+  }();
+
+  int fraction = 0;
   while (fraction < max_fraction && (r != 0 || fraction < shift)) {
-    const int k = std::min(9, max_fraction - fraction);
-    const u64 pow = PowerOfTen(k);
-    if (q * pow + (pow - 1) <= kMax) {
-      q = q * pow + next_digits(k, r);
+    int k = std::min(max_chunk, max_fraction - fraction);
+    while (k > 1 && q >= kRoom[k]) --k;
+    if (q < kRoom[k]) {
+      q = q * PowerOfTen(k) + next_digits(k, r);
       fraction += k;
       continue;
     }
-    // Near the top of the coefficient: one digit at a time, stopping before it would overflow.
+    // At the top of the coefficient: only some values of the next digit still fit.
     u128 trial = r;
     const u64 digit = next_digits(1, trial);
-    if (q * 10 + digit > kMax) {
-      full = true;
-      break;
-    }
+    if (q * 10 + digit > kMax) break;
     q = q * 10 + digit;
     r = trial;
     ++fraction;
   }
   if (fraction < shift) return {Decimal{}, DecimalError::Overflow};
-  if (r == 0 && !full)
-    return {Decimal::FromParts(q, fraction - shift, negative), DecimalError::None};
 
-  // Round on the next digit and whatever remains after it.
-  u128 rest = r;
-  const u64 digit = next_digits(1, rest);
-  const bool sticky = rest != 0;
-  if (digit > 5 || (digit == 5 && (sticky || (q & 1) != 0))) {
+  // What is left is r ÷ divisor of the last place: round on how it compares with one half.
+  const u128 twice = r * 2;
+  if (twice > divisor || (twice == divisor && (q & 1) != 0)) {
     if (q == kMax) {
       // Rounding up would overflow the coefficient: keep one digit less. The value lies above q,
       // so what is dropped after that digit is more than nothing.

@@ -69,6 +69,14 @@ class Decimal {
   bool negative_ = false;
 };
 
+inline Decimal Decimal::FromParts(uint128 coefficient, int scale, bool negative) {
+  Decimal d;
+  d.coefficient_ = coefficient;
+  d.scale_ = static_cast<std::uint8_t>(scale);
+  d.negative_ = negative && coefficient != 0;
+  return d;
+}
+
 struct DecimalResult {
   Decimal value;
   DecimalError error = DecimalError::None;

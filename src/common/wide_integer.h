@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "common/uint128.h"
@@ -26,11 +27,46 @@ inline u64 DivideWide(u64 hi, u64 lo, u64 d, u64* rem) {
 #endif
 }
 
+/// A fixed divisor prepared for division by multiplication with its reciprocal (the method of
+/// Möller and Granlund): a few multiplications instead of one slow divq per word.
+struct InvariantDivisor {
+  u64 divisor = 1;
+  u64 normalized = 0;  // divisor << shift, top bit set
+  u64 reciprocal = 0;  // floor((2^128 - 1) / normalized) - 2^64
+  int shift = 0;
+};
+
+constexpr InvariantDivisor MakeInvariantDivisor(u64 divisor) {
+  InvariantDivisor inv;
+  inv.divisor = divisor;
+  inv.shift = __builtin_clzll(divisor);
+  inv.normalized = divisor << inv.shift;
+  inv.reciprocal = static_cast<u64>(~static_cast<u128>(0) / inv.normalized);
+  return inv;
+}
+
+/// (hi·2^64 + lo) ÷ normalized for hi < normalized: the quotient, and the remainder in `rem`.
+inline u64 DivideWide(u64 hi, u64 lo, const InvariantDivisor& inv, u64* rem) {
+  const u128 p = static_cast<u128>(inv.reciprocal) * hi + ((static_cast<u128>(hi) << 64) | lo);
+  u64 q = static_cast<u64>(p >> 64) + 1;
+  u64 r = lo - q * inv.normalized;
+  if (r > static_cast<u64>(p)) {
+    --q;
+    r += inv.normalized;
+  }
+  if (r >= inv.normalized) {
+    ++q;
+    r -= inv.normalized;
+  }
+  *rem = r;
+  return q;
+}
+
 /// A 256-bit unsigned integer, wide enough for every exact intermediate of the decimal value.
 struct Wide {
   u64 limb[4] = {0, 0, 0, 0};  // least significant first
 
-  static Wide From(u128 v) {
+  static constexpr Wide From(u128 v) {
     Wide w;
     w.limb[0] = static_cast<u64>(v);
     w.limb[1] = static_cast<u64>(v >> 64);
@@ -47,14 +83,28 @@ struct Wide {
     return 0;
   }
 
-  /// this × m; the caller keeps the product below 2^256.
-  void MultiplyBy(u64 m) {
+  /// this × m; returns what spills over 2^256 (0 when the product fits).
+  constexpr u64 MultiplyBy(u64 m) {
     u64 carry = 0;
     for (u64& l : limb) {
       const u128 p = static_cast<u128>(l) * m + carry;
       l = static_cast<u64>(p);
       carry = static_cast<u64>(p >> 64);
     }
+    return carry;
+  }
+
+  /// this + 1; the caller keeps the sum below 2^256.
+  void Increment() {
+    for (u64& l : limb)
+      if (++l != 0) break;
+  }
+
+  /// Index of the highest nonzero limb, 0 for zero.
+  int TopLimb() const {
+    int top = 3;
+    while (top > 0 && limb[top] == 0) --top;
+    return top;
   }
 
   /// this + a; the caller keeps the sum below 2^256.
@@ -80,64 +130,90 @@ struct Wide {
   /// this ÷ d in place; returns the remainder.
   u64 DivideBy(u64 d) {
     u64 rem = 0;
-    for (int i = 3; i >= 0; --i) limb[i] = DivideWide(rem, limb[i], d, &rem);
+    for (int i = TopLimb(); i >= 0; --i) limb[i] = DivideWide(rem, limb[i], d, &rem);
     return rem;
   }
 
-  friend int Compare(const Wide& a, const Wide& b) {
+  /// this ÷ the divisor in place, through its reciprocal; returns the remainder.
+  u64 DivideBy(const InvariantDivisor& inv);
+
+  friend constexpr int Compare(const Wide& a, const Wide& b) {
     for (int i = 3; i >= 0; --i)
       if (a.limb[i] != b.limb[i]) return a.limb[i] < b.limb[i] ? -1 : 1;
     return 0;
   }
 };
 
-/// a × b in full.
+inline u64 Wide::DivideBy(const InvariantDivisor& inv) {
+  const int top = TopLimb();
+  const int s = inv.shift;
+  u64 rem = 0;
+  if (s == 0) {
+    for (int i = top; i >= 0; --i) limb[i] = DivideWide(rem, limb[i], inv, &rem);
+    return rem;
+  }
+  // Divide this·2^s by divisor·2^s: the same quotient, the remainder shifted.
+  rem = limb[top] >> (64 - s);
+  for (int i = top; i > 0; --i)
+    limb[i] = DivideWide(rem, (limb[i] << s) | (limb[i - 1] >> (64 - s)), inv, &rem);
+  limb[0] = DivideWide(rem, limb[0] << s, inv, &rem);
+  return rem >> s;
+}
+
+/// a × b in full, for a and b below 2^96 (so the product stays below 2^192).
 inline Wide MultiplyFull(u128 a, u128 b) {
   const u64 a0 = static_cast<u64>(a), a1 = static_cast<u64>(a >> 64);
   const u64 b0 = static_cast<u64>(b), b1 = static_cast<u64>(b >> 64);
   const u128 p00 = static_cast<u128>(a0) * b0;
   const u128 p01 = static_cast<u128>(a0) * b1;
   const u128 p10 = static_cast<u128>(a1) * b0;
-  const u128 p11 = static_cast<u128>(a1) * b1;
-  Wide w = Wide::From(p00);
-  Wide mid = Wide::From(p01);
-  mid.Add(Wide::From(p10));
-  // shift mid left by 64 bits
-  Wide shifted;
-  shifted.limb[1] = mid.limb[0];
-  shifted.limb[2] = mid.limb[1];
-  shifted.limb[3] = mid.limb[2];
-  w.Add(shifted);
-  Wide high;
-  high.limb[2] = static_cast<u64>(p11);
-  high.limb[3] = static_cast<u64>(p11 >> 64);
-  w.Add(high);
+  const u64 p11 = a1 * b1;  // both below 2^32
+  const u128 mid = (p00 >> 64) + static_cast<u64>(p01) + static_cast<u64>(p10);
+  Wide w;
+  w.limb[0] = static_cast<u64>(p00);
+  w.limb[1] = static_cast<u64>(mid);
+  w.limb[2] =
+      static_cast<u64>(mid >> 64) + static_cast<u64>(p01 >> 64) + static_cast<u64>(p10 >> 64) + p11;
   return w;
 }
 
+/// Ten to the powers 0 to 19.
+inline constexpr u64 kPowersOfTen[20] = {1ULL,
+                                         10ULL,
+                                         100ULL,
+                                         1000ULL,
+                                         10000ULL,
+                                         100000ULL,
+                                         1000000ULL,
+                                         10000000ULL,
+                                         100000000ULL,
+                                         1000000000ULL,
+                                         10000000000ULL,
+                                         100000000000ULL,
+                                         1000000000000ULL,
+                                         10000000000000ULL,
+                                         100000000000000ULL,
+                                         1000000000000000ULL,
+                                         10000000000000000ULL,
+                                         100000000000000000ULL,
+                                         1000000000000000000ULL,
+                                         10000000000000000000ULL};
+
 /// Ten to the power n, for n from 0 to 19.
-inline u64 PowerOfTen(int n) {
-  static constexpr u64 kPowers[20] = {1ULL,
-                                      10ULL,
-                                      100ULL,
-                                      1000ULL,
-                                      10000ULL,
-                                      100000ULL,
-                                      1000000ULL,
-                                      10000000ULL,
-                                      100000000ULL,
-                                      1000000000ULL,
-                                      10000000000ULL,
-                                      100000000000ULL,
-                                      1000000000000ULL,
-                                      10000000000000ULL,
-                                      100000000000000ULL,
-                                      1000000000000000ULL,
-                                      10000000000000000ULL,
-                                      100000000000000000ULL,
-                                      1000000000000000000ULL,
-                                      10000000000000000000ULL};
-  return kPowers[n];
+constexpr u64 PowerOfTen(int n) { return kPowersOfTen[n]; }
+
+/// Ten to the power n (1..19) prepared for division.
+inline const InvariantDivisor& PowerOfTenDivisor(int n) {
+  static constexpr auto kDivisors = [] {
+    std::array<InvariantDivisor, 20> table{};
+    u64 p = 1;
+    for (int i = 1; i < 20; ++i) {
+      p *= 10;
+      table[i] = MakeInvariantDivisor(p);
+    }
+    return table;
+  }();
+  return kDivisors[n];
 }
 
 }  // namespace korvex::detail
