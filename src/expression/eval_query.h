@@ -5,8 +5,7 @@
 
 namespace korvex::expression {
 
-/// The evaluator on its own, as a script asks it: the number text of `expression`'s value, or
-/// "error". No spaces are removed, no degrees converted and nothing is cut.
+/// The number text of `expression`'s value by the evaluator alone (no rewrite, no cut), or "error".
 std::string EvalQuery(std::string_view expression);
 
 }  // namespace korvex::expression

@@ -21,9 +21,8 @@ inline constexpr std::int16_t kStartModeExpressionAutoCopy = 7;
 /// The window's state as each load builds it: nothing typed, no result, auto copy as started.
 ExpressionWindowState LoadedExpressionWindow(std::int16_t start_mode);
 
-/// "计算": evaluates `T_BDS` into `L_BDS` (its first 14 characters; the previous result stays
-/// when there is no value), shows the one error message when the expression or a degree argument
-/// was wrong, and with auto copy on puts the caption on the clipboard, also after a failure.
+/// "计算": `T_BDS` evaluated into `L_BDS`, the error message on failure, the caption copied if
+/// ticked.
 void EvaluateExpression(ExpressionWindowState& window, MessageBox& box, Clipboard& clipboard);
 
 }  // namespace korvex::expression

@@ -13,6 +13,9 @@
 namespace korvex::expression {
 namespace {
 
+// Binding from tightest: "^", a leading sign, "*" "/", "\", "mod", "+" "-"; equals group from the
+// left (2^3^2 is 64, -2^2 is -4). Functions are called as name "(" arguments ")".
+//
 // One pass of operator precedence over the tokens with two explicit stacks instead of recursion,
 // so that "((((..." a million deep needs heap, not call stack. An operator is applied as soon as
 // everything it binds is known.

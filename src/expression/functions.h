@@ -18,9 +18,7 @@ std::optional<Function> FindFunction(std::string_view name);
 /// True when `function` takes `count` arguments (round takes one or two, the others one).
 bool TakesArgumentCount(Function function, std::size_t count);
 
-/// The function's value for arguments whose count `TakesArgumentCount` accepts. log is the natural
-/// logarithm; fix cuts toward zero, int toward minus infinity; sgn gives -1, 0 or 1; sqr is the
-/// square root; round(x, places) rounds to whole places (0 if not given), ties to even.
+/// The function's value for `arguments`, or why it has none (log of 0, sqr of -1, ...).
 EvalResult ApplyFunction(Function function, std::span<const double> arguments);
 
 }  // namespace korvex::expression

@@ -7,12 +7,10 @@
 
 namespace korvex::expression {
 
-/// Length of the unsigned number literal at the start of `text` (digits with an optional "." and
-/// an optional exponent "e", sign, digits), or 0 when `text` does not start with one.
+/// Length of the unsigned number literal (1, .5, 2., 1.5e-3) that starts `text`, or 0 for none.
 std::size_t NumberLiteralLength(std::string_view text);
 
-/// The double nearest to a whole literal measured by `NumberLiteralLength`; Overflow when it lies
-/// beyond a double's range, 0 when it is too small to tell from zero.
+/// The double nearest to a whole number literal; Overflow beyond a double's range.
 EvalResult NumberLiteralValue(std::string_view literal);
 
 }  // namespace korvex::expression

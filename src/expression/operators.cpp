@@ -19,6 +19,8 @@ bool ToWhole(double value, std::int64_t& whole) {
   return true;
 }
 
+// As users of script arithmetic know it: the quotient is cut toward zero and the remainder takes
+// the sign of the left operand (-7 \ 2 is -3, -7 mod 3 is -1), which is what C++ gives too.
 EvalResult WholeDivision(BinaryOperator op, double left, double right) {
   std::int64_t a = 0;
   std::int64_t b = 0;

@@ -12,9 +12,7 @@ int Precedence(BinaryOperator op);
 /// The precedence of a leading sign: below "^" (-2^2 is -4), above "*" and "/".
 inline constexpr int kSignPrecedence = 5;
 
-/// `left op right` in double precision. "\" and "mod" first round both operands to whole numbers
-/// (ties to even) and work on those; their quotient is cut toward zero and their remainder takes
-/// the sign of the left operand.
+/// `left op right`; "\" and "mod" work on the operands rounded to whole numbers, ties to even.
 EvalResult ApplyBinary(BinaryOperator op, double left, double right);
 
 }  // namespace korvex::expression

@@ -45,6 +45,9 @@ std::string ReplaceAll(std::string_view text, std::string_view pattern,
 }
 
 // One degree step for a name like "cos(": false when the first call's argument cannot be read.
+// Only that first argument is read; the pattern it gives (F, the whole number, ")") is then
+// replaced wherever it stands, so cos(30)+cos(60) converts only cos(30), and cos(30.2)+cos(30)
+// converts the second call. Users have long typed expressions with this in mind.
 bool ConvertDegrees(std::string& text, std::string_view function) {
   const std::size_t start = text.find(function);
   if (start == std::string::npos) return true;
