@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format-14 git
   xvfb xauth fonts-wqy-microhei
+  locales
 )
 
 missing=()
@@ -17,7 +18,12 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+
+# A locale with a decimal comma, so the tests can show numbers never follow the user's locale.
+need_locale=0
+locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' || need_locale=1
+
+[ ${#missing[@]} -eq 0 ] && [ $need_locale -eq 0 ] && exit 0
 
 if [ "$(id -u)" -eq 0 ]; then
   as_root=()
@@ -27,6 +33,13 @@ else
   echo "install-deps: these packages are missing and neither root nor sudo is at hand: ${missing[*]}" >&2
   exit 1
 fi
-echo "install-deps: installing ${missing[*]}"
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "install-deps: installing ${missing[*]}"
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  "${as_root[@]}" sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+  "${as_root[@]}" locale-gen >/dev/null
+fi

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/double_text.h"
 #include "wide_integer.h"
 
 namespace korvex {
@@ -218,13 +219,10 @@ DecimalResult Decimal::Parse(std::string_view text) {
 DecimalResult Decimal::FromDouble(double value) {
   if (std::isnan(value)) return {Decimal{}, DecimalError::Invalid};
   if (std::isinf(value)) return {Decimal{}, DecimalError::Overflow};
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+  const SignificantDigits sig = ToSignificantDigits(std::fabs(value), 15);
   u64 digits = 0;
-  const char* p = buf;
-  for (; *p != 'e'; ++p)
-    if (*p != '.') digits = digits * 10 + static_cast<u64>(*p - '0');
-  const int exponent = std::atoi(p + 1);
+  for (char c : sig.digits) digits = digits * 10 + static_cast<u64>(c - '0');
+  const int exponent = sig.exponent;
   int shift = exponent - 14;  // value = digits × 10^shift
   while (digits != 0 && digits % 10 == 0) {
     digits /= 10;
@@ -259,7 +257,7 @@ std::string Decimal::ToString() const {
   return out;
 }
 
-double Decimal::ToDouble() const { return std::strtod(ToString().c_str(), nullptr); }
+double Decimal::ToDouble() const { return ReadDouble(ToString()); }
 
 Decimal Decimal::RoundToPlaces(int places) const {
   places = std::clamp(places, 0, kMaxScale);

@@ -1,9 +1,10 @@
 #include "number_text.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string_view>
+
+#include "common/double_text.h"
 
 namespace korvex {
 
@@ -11,20 +12,12 @@ std::string FormatNumberText(double value) {
   if (!std::isfinite(value)) return {};
   if (value == 0) return "0";  // also -0, which shows as plain 0
 
-  // "%.14e" rounds to 15 significant digits and gives the exponent after that rounding,
-  // so 999999999999999.9 becomes 1.00000000000000e+15 and is written in the E form.
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.14e", value);
-  std::string_view text(buf);
-  const bool negative = text.front() == '-';
-  if (negative) text.remove_prefix(1);
-  const std::size_t e = text.find('e');
-  const int exponent = std::atoi(text.data() + e + 1);
-
-  std::string digits;
-  digits.reserve(15);
-  for (char c : text.substr(0, e))
-    if (c != '.') digits.push_back(c);
+  // Rounding to 15 significant digits first gives the exponent after that rounding, so
+  // 999999999999999.9 becomes 1.00000000000000E+15 and is written in the E form.
+  SignificantDigits sig = ToSignificantDigits(value, 15);
+  const bool negative = sig.negative;
+  const int exponent = sig.exponent;
+  std::string& digits = sig.digits;
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
   std::string out = negative ? "-" : "";
@@ -51,8 +44,9 @@ std::string FormatNumberText(double value) {
     out += '.';
     out.append(digits, 1);
   }
-  char exp[16];
-  std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+  out += exponent < 0 ? "E-" : "E+";
+  const std::string exp = std::to_string(std::abs(exponent));
+  if (exp.size() < 2) out += '0';
   out += exp;
   return out;
 }

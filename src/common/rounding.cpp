@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/double_text.h"
+
 namespace korvex {
 
 double RoundToWhole(double value) {
@@ -21,7 +23,7 @@ double RoundToPlaces(double value, int places) {
 
   // Round the digits the user sees (the shortest text that reads back as this double), so that
   // 2.675 is a tie like it looks and 0.125 goes to 0.12.
-  char buf[64];
+  char buf[512];  // the longest fixed text of a double (about 1e-308 written out) fits
   const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
   if (res.ec != std::errc{}) return value;
   std::string text(buf, res.ptr);
@@ -35,7 +37,7 @@ double RoundToPlaces(double value, int places) {
   text.resize(cut);
   const char last = text.back();
   const bool up = next > '5' || (next == '5' && (beyond || (last - '0') % 2 == 1));
-  double rounded = std::strtod(text.c_str(), nullptr);
+  double rounded = ReadDouble(text);
   if (up) {
     // Add one unit of the last place to the cut digits, in text, so no binary error creeps in.
     std::size_t i = text.size();
@@ -53,7 +55,7 @@ double RoundToPlaces(double value, int places) {
       const bool negative = text.front() == '-';
       text = (negative ? "-1" : "1") + text.substr(negative ? 1 : 0);
     }
-    rounded = std::strtod(text.c_str(), nullptr);
+    rounded = ReadDouble(text);
   }
   return rounded == 0 ? 0.0 : rounded;
 }

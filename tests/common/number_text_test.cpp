@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "common/rounding.h"
 
@@ -39,6 +41,17 @@ TEST(NumberText, Table) {
   }
 }
 
+TEST(NumberText, IgnoresTheProcessLocale) {
+  // The program runs under the user's locale; a decimal comma there must not leak into numbers.
+  const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+  const std::string saved = previous ? previous : "C";
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no de_DE locale";
+  EXPECT_EQ(FormatNumberText(0.5), "0.5");
+  EXPECT_EQ(FormatNumberText(1e15), "1E+15");
+  EXPECT_EQ(RoundToPlaces(2.675, 2), 2.68);
+  std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
 TEST(NumberText, NonFiniteValuesHaveNoText) {
   EXPECT_EQ(FormatNumberText(std::numeric_limits<double>::infinity()), "");
   EXPECT_EQ(FormatNumberText(std::nan("")), "");
@@ -55,6 +68,9 @@ TEST(DoubleRounding, TiesGoToEven) {
     SCOPED_TRACE(std::to_string(value) + " to " + std::to_string(places));
     EXPECT_EQ(RoundToPlaces(value, places), expected);
   }
+  // Far below the last place, or far above any decimals: no digits to round.
+  EXPECT_EQ(RoundToPlaces(1.5e-70, 2), 0.0);
+  EXPECT_EQ(RoundToPlaces(1e300, 2), 1e300);
   EXPECT_EQ(RoundToWhole(0.5), 0.0);
   EXPECT_EQ(RoundToWhole(1.5), 2.0);
   EXPECT_EQ(RoundToWhole(-1.5), -2.0);
