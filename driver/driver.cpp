@@ -2,6 +2,7 @@
 
 #include "driver/decimal_command.h"
 #include "driver/script_text.h"
+#include "expression/eval_query.h"
 
 namespace korvex::driver {
 namespace {
@@ -55,6 +56,7 @@ std::string Driver::Query(std::string_view command, std::string_view rest) {
   }
   if (command == "var") return Variable(rest);
   if (command == "numtext") return NumberTextCommand(rest);
+  if (command == "eval") return expression::EvalQuery(Unescape(rest));
   if (command == "decimal") {
     const auto [op, operands] = SplitWord(rest);
     const auto [a, b] = SplitWord(operands);

@@ -9,28 +9,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 dir=build-fuzz
 
-# What configuring the whole tree needs, then the fuzzing compiler and its runtime libraries.
-scripts/install-deps.sh
-packages=(clang libclang-rt-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -eq 0 ]; then
-    as_root=()
-  elif command -v sudo >/dev/null 2>&1; then
-    as_root=(sudo)
-  else
-    echo "fuzz: these packages are missing and neither root nor sudo is at hand: ${missing[*]}" >&2
-    exit 1
-  fi
-  echo "fuzz: installing ${missing[*]}"
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# What configuring the whole tree needs, and the fuzzing compiler with its runtime libraries.
+scripts/install-deps.sh clang libclang-rt-14-dev
 
 # Every library is built with coverage for the fuzzer (fuzzer-no-link) and the sanitizers
 # (KORVEX_SANITIZE); only the fuzz targets themselves link libFuzzer's main.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing the calculator need,
-# skipping those already installed. Runs as root, or through sudo where that exists.
+# Installs the Debian packages that building, running and testing the calculator need, and any
+# further packages named as arguments, skipping those already installed. Runs as root, or
+# through sudo where that exists.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   clang-format-14 git
   xvfb xauth fonts-wqy-microhei
   locales
+  "$@"
 )
 
 missing=()
