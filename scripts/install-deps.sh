@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format-14 git
-  xvfb xauth fonts-wqy-microhei
+  xvfb xauth fonts-dejavu-core fonts-wqy-microhei
   locales
   "$@"
 )
