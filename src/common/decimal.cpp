@@ -296,14 +296,13 @@ DecimalResult Divide(const Decimal& a, const Decimal& b) {
   const int max_chunk = small_divisor ? 19 : 9;
 
   // For a divisor above 64 bits, its top 64 bits give a quotient estimate that is at most a
-  // little too large; a multiplication corrects it. Either way the word divisions go through the
-  // divisor's reciprocal, computed once here.
+  // little too large; a multiplication corrects it. Cheaper than a full 128-bit division.
   const int top_shift = small_divisor ? 0 : 64 - __builtin_clzll(static_cast<u64>(divisor >> 64));
-  const detail::InvariantDivisor inv =
-      detail::MakeInvariantDivisor(static_cast<u64>(divisor >> top_shift));
+  const u64 divisor_top = static_cast<u64>(divisor >> top_shift);
   auto divide_large = [&](u128 t, u128& rem) -> u64 {
+    const u128 tt = t >> top_shift;
     u64 unused;
-    u64 c = DivideWide(t >> top_shift, inv, &unused);
+    u64 c = DivideWide(static_cast<u64>(tt >> 64), static_cast<u64>(tt), divisor_top, &unused);
     while (static_cast<u128>(c) * divisor > t) --c;
     rem = t - static_cast<u128>(c) * divisor;
     return c;
@@ -314,7 +313,8 @@ DecimalResult Divide(const Decimal& a, const Decimal& b) {
     const u128 t = rem * PowerOfTen(k);
     if (small_divisor) {
       u64 r64;
-      const u64 c = DivideWide(t, inv, &r64);
+      const u64 c = DivideWide(static_cast<u64>(t >> 64), static_cast<u64>(t),
+                               static_cast<u64>(divisor), &r64);
       rem = r64;
       return c;
     }
@@ -324,11 +324,12 @@ DecimalResult Divide(const Decimal& a, const Decimal& b) {
   u128 q;
   u128 r;
   if (small_divisor) {
+    const u64 d = static_cast<u64>(divisor);
+    const u64 hi = static_cast<u64>(a.coefficient_ >> 64);
     u64 r_hi;
     u64 r_lo;
-    const u64 q_hi = DivideWide(a.coefficient_ >> 64, inv, &r_hi);
-    const u64 q_lo =
-        DivideWide((static_cast<u128>(r_hi) << 64) | static_cast<u64>(a.coefficient_), inv, &r_lo);
+    const u64 q_hi = DivideWide(0, hi, d, &r_hi);
+    const u64 q_lo = DivideWide(r_hi, static_cast<u64>(a.coefficient_), d, &r_lo);
     q = (static_cast<u128>(q_hi) << 64) | q_lo;
     r = r_lo;
   } else {

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <type_traits>
 
 #include "common/uint128.h"
 
@@ -42,13 +41,7 @@ constexpr InvariantDivisor MakeInvariantDivisor(u64 divisor) {
   inv.divisor = divisor;
   inv.shift = __builtin_clzll(divisor);
   inv.normalized = divisor << inv.shift;
-  if (std::is_constant_evaluated()) {
-    inv.reciprocal = static_cast<u64>(~static_cast<u128>(0) / inv.normalized);
-  } else {
-    // floor((2^128 - 1) / d) - 2^64 is one word division of (~d, ~0) by d.
-    u64 unused;
-    inv.reciprocal = DivideWide(~inv.normalized, ~0ULL, inv.normalized, &unused);
-  }
+  inv.reciprocal = static_cast<u64>(~static_cast<u128>(0) / inv.normalized);
   return inv;
 }
 
@@ -66,15 +59,6 @@ inline u64 DivideWide(u64 hi, u64 lo, const InvariantDivisor& inv, u64* rem) {
     r -= inv.normalized;
   }
   *rem = r;
-  return q;
-}
-
-/// n ÷ divisor for n < divisor·2^64: the quotient, and the remainder in `rem`.
-inline u64 DivideWide(u128 n, const InvariantDivisor& inv, u64* rem) {
-  const u128 shifted = n << inv.shift;
-  u64 r;
-  const u64 q = DivideWide(static_cast<u64>(shifted >> 64), static_cast<u64>(shifted), inv, &r);
-  *rem = r >> inv.shift;
   return q;
 }
 
