@@ -9,27 +9,8 @@ set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out_dir=${1:-$repo/src/resources/clips}
 
-# The tools, installed the way install-deps.sh installs the build's packages.
-packages=(espeak-ng sox)
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -eq 0 ]; then
-    as_root=()
-  elif command -v sudo >/dev/null 2>&1; then
-    as_root=(sudo)
-  else
-    echo "make-clips: these packages are missing and neither root nor sudo is at hand: ${missing[*]}" >&2
-    exit 1
-  fi
-  echo "make-clips: installing ${missing[*]}"
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# The tools, with the rest of what the project needs.
+"$repo/scripts/install-deps.sh" espeak-ng sox
 
 # name | Han text | espeak-ng words per minute | length in seconds after trimming ("-": as spoken)
 # The plain cmn voice reads many Han characters as English; the pinyin voice speaks them as
