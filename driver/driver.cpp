@@ -1,15 +1,22 @@
 #include "driver.h"
 
+#include <QCoreApplication>
+
 #include "driver/decimal_command.h"
 #include "driver/script_text.h"
 #include "expression/eval_query.h"
+#include "standard/state_query.h"
 
 namespace korvex::driver {
 namespace {
 
 Services MakeServices(MessageBox* box, ClipPlayer* clips, DesktopLinks* links, Clock* clock,
-                      Screen* screen) {
+                      Screen* screen, Clipboard* clipboard, mainwindow::TrayIcon* tray) {
   Services s;
+  s.clipboard = clipboard;
+  s.tray = tray;
+  // Scripts say when time passes: `tick` fires the timers.
+  s.live_timers = false;
   s.message_box = box;
   s.clip_player = clips;
   s.desktop_links = links;
@@ -30,8 +37,11 @@ std::string Bool(bool value) { return value ? "True" : "False"; }
 }  // namespace
 
 Driver::Driver(std::string_view command_line)
-    : program_(MakeServices(&message_box_, &clip_player_, &links_, &clock_, &screen_)) {
+    : program_(MakeServices(&message_box_, &clip_player_, &links_, &clock_, &screen_, &clipboard_,
+                            &tray_)),
+      windows_(program_, tray_) {
   program_.Start(command_line);
+  QCoreApplication::processEvents();
 }
 
 void Driver::Execute(std::string_view line, std::ostream& out) {
@@ -43,7 +53,7 @@ void Driver::Execute(std::string_view line, std::ostream& out) {
 }
 
 std::string Driver::Query(std::string_view command, std::string_view rest) {
-  static const std::string kNoAnswer = "\x01";
+  static const std::string kNoAnswer(driver::kNoAnswer);
   if (command == "echo") return Escape(Unescape(rest));
   if (command == "message") return Escape(message_box_.TakeOldest());
   if (command == "url") return Escape(links_.TakeOldest());
@@ -80,16 +90,15 @@ std::string Driver::Query(std::string_view command, std::string_view rest) {
     }
     return kNoAnswer;
   }
-  static constexpr std::string_view kWindowCommands[] = {
-      "click",   "key",   "hold",      "set",  "select", "focus",   "hover",   "drag", "resize",
-      "restore", "close", "clipboard", "tick", "get",    "focused", "getclip", "tray"};
-  for (std::string_view c : kWindowCommands)
-    if (command == c) return program_.Running() ? "error: not available yet" : "error: no window";
+  if (auto answer = windows_.Run(command, rest)) return *answer;
   return "error: unknown command " + std::string(command);
 }
 
 std::string Driver::Variable(std::string_view name) const {
   const Module1& m = program_.module1();
+  const standard::StandardCalculator& calc = program_.standard();
+  if (auto value = standard::ReadVariable(calc.state(), calc.controls(), m, name))
+    return Escape(*value);
   if (name == "CommandOptions") return Escape(m.CommandOptions);
   if (name == "StartMode") return std::to_string(m.StartMode);
   if (name == "StartDecimals") return std::to_string(m.StartDecimals);

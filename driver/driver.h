@@ -5,7 +5,10 @@
 #include <string_view>
 
 #include "app/program.h"
+#include "app/qt_platform_services.h"
 #include "driver/recording_services.h"
+#include "driver/recording_tray.h"
+#include "driver/window_commands.h"
 
 namespace korvex::driver {
 
@@ -27,7 +30,11 @@ class Driver {
   RecordingLinks links_;
   ScriptClock clock_;
   ScriptScreen screen_;
+  // The process's own clipboard: another program's text is played by the script.
+  QtClipboard clipboard_;
+  RecordingTray tray_;
   Program program_;
+  WindowCommands windows_;
 };
 
 }  // namespace korvex::driver

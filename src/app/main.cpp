@@ -5,6 +5,7 @@
 #include "app/qt_clip_player.h"
 #include "app/qt_message_box.h"
 #include "app/qt_platform_services.h"
+#include "mainwindow/qt_tray_icon.h"
 #include "resources/pictures/font_mapping.h"
 #include "resources/pictures/picture_list.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
   korvex::QtDesktopLinks desktop_links;
   korvex::QtClock clock;
   korvex::QtScreen screen;
+  korvex::mainwindow::QtTrayIcon tray;
   korvex::Services services;
   services.message_box = &message_box;
   services.clip_player = &clip_player;
@@ -28,6 +30,7 @@ int main(int argc, char* argv[]) {
   services.desktop_links = &desktop_links;
   services.clock = &clock;
   services.screen = &screen;
+  services.tray = &tray;
   korvex::Program program(services);
   if (!program.Start(command_line.toStdString())) return 2;
   if (!program.Running()) return 0;
