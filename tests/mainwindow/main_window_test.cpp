@@ -48,19 +48,18 @@ class TipOnly : public TrayIcon {
   std::string tip_;
 };
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "mainwindow_test";
-  static char* argv[] = {name, nullptr};
-  // Never destroyed: Qt's test input devices must not outlive it at exit.
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+// One application per test, gone before the next: Qt's fonts and input devices go with it.
+class QtFixture : public ::testing::Test {
+ protected:
+  int argc_ = 1;
+  char name_[16] = "mainwindow_test";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QApplication> app_ = std::make_unique<QApplication>(argc_, argv_);
+};
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public QtFixture {
  protected:
   MainWindowTest() {
-    App();
     window_ = std::make_unique<MainWindow>(calc_, tray_, nullptr, false);
     window_->Load(QSize(19200, 10800));
   }
@@ -127,8 +126,7 @@ TEST(VirtualKeyCode, MapsTheKeysTheReleaseTableUses) {
   for (const auto& [qt_key, code] : cases) EXPECT_EQ(VirtualKeyCode(qt_key), code) << qt_key;
 }
 
-TEST(HistoryWindowClose, HidesWhileKeptAndClosesOtherwise) {
-  App();
+TEST_F(QtFixture, HistoryWindowHidesWhileKeptAndClosesOtherwise) {
   bool keep = true;
   HistoryWindow history([&keep] { return keep; });
   history.show();
@@ -143,8 +141,7 @@ TEST(HistoryWindowClose, HidesWhileKeptAndClosesOtherwise) {
   EXPECT_TRUE(close.isAccepted());
 }
 
-TEST(TwipsGeometryTest, ReportsPixelsOnceTheWidgetIsMovedByOthers) {
-  App();
+TEST_F(QtFixture, TwipsGeometryReportsPixelsOnceTheWidgetIsMovedByOthers) {
   QWidget parent;
   QWidget child(&parent);
   SetTwipsGeometry(child, QRect(120, 300, 7875, 1005));
