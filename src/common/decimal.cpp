@@ -139,7 +139,7 @@ std::string CoefficientDigits(u128 c) {
     if (c >> 64 != 0) {
       // Peel 19 digits with two word divisions.
       Wide w = Wide::From(c);
-      chunk = w.DivideBy(PowerOfTen(19));
+      chunk = w.DivideBy(PowerOfTenDivisor(19));
       c = w.Low128();
       for (int i = 0; i < 19; ++i) {
         *--p = static_cast<char>('0' + chunk % 10);

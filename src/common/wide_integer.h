@@ -30,7 +30,6 @@ inline u64 DivideWide(u64 hi, u64 lo, u64 d, u64* rem) {
 /// A fixed divisor prepared for division by multiplication with its reciprocal (the method of
 /// Möller and Granlund): a few multiplications instead of one slow divq per word.
 struct InvariantDivisor {
-  u64 divisor = 1;
   u64 normalized = 0;  // divisor << shift, top bit set
   u64 reciprocal = 0;  // floor((2^128 - 1) / normalized) - 2^64
   int shift = 0;
@@ -38,7 +37,6 @@ struct InvariantDivisor {
 
 constexpr InvariantDivisor MakeInvariantDivisor(u64 divisor) {
   InvariantDivisor inv;
-  inv.divisor = divisor;
   inv.shift = __builtin_clzll(divisor);
   inv.normalized = divisor << inv.shift;
   inv.reciprocal = static_cast<u64>(~static_cast<u128>(0) / inv.normalized);
@@ -125,13 +123,6 @@ struct Wide {
       limb[i] = static_cast<u64>(d);
       borrow = static_cast<u64>(d >> 64) & 1;
     }
-  }
-
-  /// this ÷ d in place; returns the remainder.
-  u64 DivideBy(u64 d) {
-    u64 rem = 0;
-    for (int i = TopLimb(); i >= 0; --i) limb[i] = DivideWide(rem, limb[i], d, &rem);
-    return rem;
   }
 
   /// this ÷ the divisor in place, through its reciprocal; returns the remainder.
