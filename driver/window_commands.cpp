@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QtTest/QTest>
 
 #include "driver/key_names.h"
@@ -64,6 +65,8 @@ std::string Text(const QWidget& widget) {
   if (auto* label = qobject_cast<const QLabel*>(&widget)) return label->text().toStdString();
   if (auto* combo = qobject_cast<const QComboBox*>(&widget))
     return combo->currentText().toStdString();
+  if (auto* tabs = qobject_cast<const QTabBar*>(&widget))
+    return tabs->tabText(tabs->currentIndex()).toStdString();
   return {};
 }
 
@@ -86,8 +89,9 @@ std::string WindowState(const QWidget& window) {
 }  // namespace
 
 std::optional<std::string> WindowCommands::Run(std::string_view command, std::string_view rest) {
-  static constexpr std::string_view kActions[] = {"click", "key",     "hold",  "set",  "focus",
-                                                  "hover", "restore", "close", "tick", "clipboard"};
+  static constexpr std::string_view kActions[] = {"click",   "key",   "hold",  "set",
+                                                  "select",  "focus", "hover", "resize",
+                                                  "restore", "close", "tick",  "clipboard"};
   static constexpr std::string_view kQueries[] = {"get", "focused", "getclip", "tray"};
   bool action = false;
   for (std::string_view c : kActions) action = action || command == c;
@@ -172,6 +176,7 @@ std::string WindowCommands::Act(std::string_view command, std::string_view rest)
     QApplication::clipboard()->setText(QString::fromStdString(Unescape(rest)));
     return std::string(kNoAnswer);
   }
+  if (command == "resize") return Resize(rest);
   if (command == "restore") {
     main.RestoreFromMinimized();
     return std::string(kNoAnswer);
@@ -182,6 +187,9 @@ std::string WindowCommands::Act(std::string_view command, std::string_view rest)
   if (command == "close") {
     widget->window()->close();
   } else if (command == "click") {
+    // A user can only click what is on the screen.
+    if (!widget->isWindow() && !widget->isVisibleTo(widget->window()))
+      return "error: " + std::string(name) + " is hidden";
     // A window's own background: a point no child covers.
     const QPoint at = widget->isWindow() ? QPoint(1, 1) : widget->rect().center();
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
@@ -190,13 +198,79 @@ std::string WindowCommands::Act(std::string_view command, std::string_view rest)
   } else if (command == "focus") {
     widget->setFocus(Qt::OtherFocusReason);
   } else if (command == "set") {
-    auto* combo = qobject_cast<QComboBox*>(widget);
-    if (!combo) return "error: set is not available for " + std::string(name);
-    const int index = combo->findText(QString::fromStdString(Unescape(text)));
-    if (index < 0) return "error: no item " + std::string(text);
+    return Set(*widget, name, QString::fromStdString(Unescape(text)));
+  } else if (command == "select") {
+    return Select(*widget, name, text);
+  }
+  return std::string(kNoAnswer);
+}
+
+std::string WindowCommands::Set(QWidget& widget, std::string_view name, const QString& text) {
+  if (auto* box = qobject_cast<QLineEdit*>(&widget)) {
+    // Typed over the whole text: both the edit and the change signals fire, as for a user.
+    box->selectAll();
+    box->insert(text);
+    if (box->text() != text) box->setText(text);
+  } else if (auto* box = qobject_cast<QPlainTextEdit*>(&widget)) {
+    box->setPlainText(text);
+  } else if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
+    const int index = combo->findText(text);
+    if (index < 0) return "error: no item " + text.toStdString();
     combo->setCurrentIndex(index);
     emit combo->activated(index);
+  } else if (auto* check = qobject_cast<QCheckBox*>(&widget)) {
+    if (text != QLatin1String("0") && text != QLatin1String("1"))
+      return "error: a check box is set to 1 or 0";
+    if (check->isChecked() != (text == QLatin1String("1"))) check->click();
+  } else if (auto* tabs = qobject_cast<QTabBar*>(&widget)) {
+    for (int i = 0; i < tabs->count(); ++i) {
+      if (tabs->tabText(i) != text) continue;
+      QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(i).center());
+      return std::string(kNoAnswer);
+    }
+    return "error: no tab " + text.toStdString();
+  } else {
+    return "error: set is not available for " + std::string(name);
   }
+  return std::string(kNoAnswer);
+}
+
+std::string WindowCommands::Resize(std::string_view size) {
+  const auto [width_text, height_text] = SplitWord(size);
+  int width = 0;
+  int height = 0;
+  try {
+    width = std::stoi(std::string(width_text));
+    height = std::stoi(std::string(height_text));
+  } catch (const std::exception&) {
+    return "error: resize takes a width and a height in twips";
+  }
+  if (width <= 0 || height <= 0) return "error: resize takes a width and a height in twips";
+  QWidget* window = ActiveWindow();
+  // The border sets the outer size; the client area is what remains inside the frame.
+  const QSize frame = window->frameGeometry().size() - window->geometry().size();
+  const QSize outer = mainwindow::TwipsToPixels(QRect(0, 0, width, height)).size();
+  window->resize((outer - frame).expandedTo(QSize(1, 1)));
+  return std::string(kNoAnswer);
+}
+
+std::string WindowCommands::Select(QWidget& widget, std::string_view name, std::string_view range) {
+  auto* box = qobject_cast<QLineEdit*>(&widget);
+  if (!box) return "error: select is not available for " + std::string(name);
+  const auto [start_text, length_text] = SplitWord(range);
+  int start = 0;
+  int length = 0;
+  try {
+    start = std::stoi(std::string(start_text));
+    length = std::stoi(std::string(length_text));
+  } catch (const std::exception&) {
+    return "error: select takes a control, a start and a length";
+  }
+  const int size = static_cast<int>(box->text().size());
+  if (start < 0 || length < 0 || start > size || length > size - start)
+    return "error: the text of " + std::string(name) + " has " + std::to_string(size) +
+           " characters";
+  box->setSelection(start, length);
   return std::string(kNoAnswer);
 }
 

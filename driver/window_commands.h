@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "driver/recording_tray.h"
 
+class QString;
 class QWidget;
 
 namespace korvex::driver {
@@ -22,6 +23,9 @@ class WindowCommands {
 
  private:
   std::string Act(std::string_view command, std::string_view rest);
+  std::string Set(QWidget& widget, std::string_view name, const QString& text);
+  std::string Resize(std::string_view size);
+  std::string Select(QWidget& widget, std::string_view name, std::string_view range);
   std::string Get(std::string_view what) const;
   QWidget* Find(std::string_view name) const;
   QWidget* ActiveWindow() const;
