@@ -34,6 +34,16 @@ std::pair<std::string_view, std::string_view> SplitWord(std::string_view text) {
   return {text.substr(0, space), text.substr(space + 1)};
 }
 
+// Two whole numbers separated by a space, as the size and range commands take them.
+std::optional<std::pair<int, int>> TwoNumbers(std::string_view text) {
+  const auto [first, second] = SplitWord(text);
+  try {
+    return std::pair{std::stoi(std::string(first)), std::stoi(std::string(second))};
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
 std::string YesNo(bool value) { return value ? "yes" : "no"; }
 
 // Lets Qt deliver what the last action posted (activation, focus, deferred deletes); the
@@ -236,15 +246,9 @@ std::string WindowCommands::Set(QWidget& widget, std::string_view name, const QS
 }
 
 std::string WindowCommands::Resize(std::string_view size) {
-  const auto [width_text, height_text] = SplitWord(size);
-  int width = 0;
-  int height = 0;
-  try {
-    width = std::stoi(std::string(width_text));
-    height = std::stoi(std::string(height_text));
-  } catch (const std::exception&) {
-    return "error: resize takes a width and a height in twips";
-  }
+  const auto figures = TwoNumbers(size);
+  if (!figures) return "error: resize takes a width and a height in twips";
+  const auto [width, height] = *figures;
   if (width <= 0 || height <= 0) return "error: resize takes a width and a height in twips";
   QWidget* window = ActiveWindow();
   // The border sets the outer size; the client area is what remains inside the frame.
@@ -257,15 +261,9 @@ std::string WindowCommands::Resize(std::string_view size) {
 std::string WindowCommands::Select(QWidget& widget, std::string_view name, std::string_view range) {
   auto* box = qobject_cast<QLineEdit*>(&widget);
   if (!box) return "error: select is not available for " + std::string(name);
-  const auto [start_text, length_text] = SplitWord(range);
-  int start = 0;
-  int length = 0;
-  try {
-    start = std::stoi(std::string(start_text));
-    length = std::stoi(std::string(length_text));
-  } catch (const std::exception&) {
-    return "error: select takes a control, a start and a length";
-  }
+  const auto figures = TwoNumbers(range);
+  if (!figures) return "error: select takes a control, a start and a length";
+  const auto [start, length] = *figures;
   const int size = static_cast<int>(box->text().size());
   if (start < 0 || length < 0 || start > size || length > size - start)
     return "error: the text of " + std::string(name) + " has " + std::to_string(size) +
