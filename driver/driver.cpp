@@ -25,13 +25,6 @@ Services MakeServices(MessageBox* box, ClipPlayer* clips, DesktopLinks* links, C
   return s;
 }
 
-// Splits off the first word; the rest is what follows the single separating space.
-std::pair<std::string_view, std::string_view> SplitWord(std::string_view text) {
-  const std::size_t space = text.find(' ');
-  if (space == std::string_view::npos) return {text, {}};
-  return {text.substr(0, space), text.substr(space + 1)};
-}
-
 std::string Bool(bool value) { return value ? "True" : "False"; }
 
 }  // namespace

@@ -56,4 +56,10 @@ std::string Escape(std::string_view text) {
   return out;
 }
 
+std::pair<std::string_view, std::string_view> SplitWord(std::string_view text) {
+  const std::size_t space = text.find(' ');
+  if (space == std::string_view::npos) return {text, {}};
+  return {text.substr(0, space), text.substr(space + 1)};
+}
+
 }  // namespace korvex::driver

@@ -28,12 +28,6 @@ QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::pair<std::string_view, std::string_view> SplitWord(std::string_view text) {
-  const std::size_t space = text.find(' ');
-  if (space == std::string_view::npos) return {text, {}};
-  return {text.substr(0, space), text.substr(space + 1)};
-}
-
 // Two whole numbers separated by a space, as the size and range commands take them.
 std::optional<std::pair<int, int>> TwoNumbers(std::string_view text) {
   const auto [first, second] = SplitWord(text);
@@ -247,9 +241,9 @@ std::string WindowCommands::Set(QWidget& widget, std::string_view name, const QS
 
 std::string WindowCommands::Resize(std::string_view size) {
   const auto figures = TwoNumbers(size);
-  if (!figures) return "error: resize takes a width and a height in twips";
+  if (!figures || figures->first <= 0 || figures->second <= 0)
+    return "error: resize takes a width and a height in twips";
   const auto [width, height] = *figures;
-  if (width <= 0 || height <= 0) return "error: resize takes a width and a height in twips";
   QWidget* window = ActiveWindow();
   // The border sets the outer size; the client area is what remains inside the frame.
   const QSize frame = window->frameGeometry().size() - window->geometry().size();
